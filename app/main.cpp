@@ -1,0 +1,3 @@
+#include "app/prompt_loop.hpp"
+
+int main() { return cmdcode::app::runPromptLoop(); }
