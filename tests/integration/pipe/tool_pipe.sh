@@ -1,0 +1,41 @@
+# The tool with its input and output redirected, as a script would use it.
+set -u
+tool="$1/app/cmdcode"
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+export CMDCODE_CLIPBOARD=file XDG_RUNTIME_DIR="$runtime"
+failures=0
+
+# check NAME INPUT EXPECTED: feeds INPUT (printf format) and compares the
+# whole output and the exit status 0.
+check() {
+  local out status
+  out=$(printf "$2" | timeout 10 "$tool"; echo "status=$?")
+  status=${out##*status=}
+  out=${out%status=*}
+  if [ "$out" != "$(printf "$3")" ] || [ "$status" != 0 ]; then
+    echo "FAIL: $1: status $status, output $(printf '%q' "$out")"
+    failures=$((failures + 1))
+  fi
+}
+
+long=$(printf 'a%.0s' $(seq 300))
+check "help then quit"          'help\nquit\n'            '>1886152040\n>1953068401\n'
+check "ends without quit"       'help\n'                  '>1886152040\n>'
+check "empty input"             ''                        '>'
+check "last line unterminated"  'help\nquit'              '>1886152040\n>1953068401\n'
+check "CR LF line ends"         'help\r\nquit\r\n'        '>1886152040\n>1953068401\n'
+check "empty line is 0"         '\nquit\n'                '>0\n>1953068401\n'
+check "leading blank"           ' quit\nQUIT now\n'       '>0\n>1953068401\n'
+check "seventeenth character"   'abcdefghijklmnopq\nquit\n' '>268435456\n>1953068401\n'
+check "most negative code"      'abc\200abc\nquit\n'      '>-2147483648\n>1953068401\n'
+check "a long line is one word" "${long}\nquit\n"         '>0\n>1953068401\n'
+check "stops at quit"           'quit\nhelp\n'            '>1953068401\n'
+
+# Output to a file is written, not lost.
+printf 'help\nquit\n' | "$tool" > "$runtime/out.txt"
+[ "$(cat "$runtime/out.txt")" = "$(printf '>1886152040\n>1953068401')" ] || {
+  echo "FAIL: output to a file"; failures=$((failures + 1)); }
+
+[ $failures -eq 0 ] && echo "ok"
+exit $failures
