@@ -10,7 +10,8 @@ std::int32_t textLength(const char* text);
 
 // Copies at most `count` characters of `source`, terminator included, then
 // terminates `destination` at the number copied and returns that number. The
-// destination holds count + 1 bytes. A negative count copies nothing.
+// destination holds count + 1 bytes. A negative count copies nothing and
+// leaves the empty text, like a count of 0.
 std::int32_t copyText(const char* source, char* destination, std::int32_t count);
 
 // ASCII case folding in place; bytes from 0x80 up are never letters.
