@@ -23,6 +23,9 @@ void closeClipboard() { CloseClipboard(); }
 void emptyClipboard() { EmptyClipboard(); }
 
 bool putClipboardText(const char* bytes, std::int32_t length) {
+  if (length < 0 || (bytes == nullptr && length > 0)) {
+    return false;
+  }
   const auto size = static_cast<SIZE_T>(length);
   const HGLOBAL block = GlobalAlloc(kClipboardBlockFlags, size + 1);
   if (block == nullptr) {
@@ -33,7 +36,9 @@ bool putClipboardText(const char* bytes, std::int32_t length) {
     GlobalFree(block);
     return false;
   }
-  std::memcpy(text, bytes, size);
+  if (size > 0) {
+    std::memcpy(text, bytes, size);
+  }
   text[size] = '\0';
   GlobalUnlock(block);
   // A refused hand-over leaves the block with us, and nobody else would ever
