@@ -9,11 +9,13 @@ failures=0
 # check NAME INPUT EXPECTED: feeds INPUT (printf format) and compares the
 # whole output and the exit status 0.
 check() {
-  local out status
-  out=$(printf "$2" | timeout 10 "$tool"; echo "status=$?")
-  status=${out##*status=}
-  out=${out%status=*}
-  if [ "$out" != "$(printf "$3")" ] || [ "$status" != 0 ]; then
+  local out status expected
+  # The trailing "|" keeps the command substitutions from eating line ends.
+  out=$(printf "$2" | timeout 10 "$tool"; echo "|status=$?")
+  status=${out##*|status=}
+  out=${out%|status=*}
+  expected=$(printf "$3|")
+  if [ "$out" != "${expected%|}" ] || [ "$status" != 0 ]; then
     echo "FAIL: $1: status $status, output $(printf '%q' "$out")"
     failures=$((failures + 1))
   fi
@@ -34,7 +36,7 @@ check "stops at quit"           'quit\nhelp\n'            '>1953068401\n'
 
 # Output to a file is written, not lost.
 printf 'help\nquit\n' | "$tool" > "$runtime/out.txt"
-[ "$(cat "$runtime/out.txt")" = "$(printf '>1886152040\n>1953068401')" ] || {
+[ "$(cat "$runtime/out.txt"; echo '|')" = "$(printf '>1886152040\n>1953068401\n|')" ] || {
   echo "FAIL: output to a file"; failures=$((failures + 1)); }
 
 [ $failures -eq 0 ] && echo "ok"
