@@ -13,8 +13,9 @@ namespace {
 // A writable copy of a word, with room after it so that nothing outside the
 // word's own bytes is ever read.
 struct Word {
-  explicit Word(const std::string& text) : bytes(text.size() + 8, '#') {
-    std::memcpy(bytes.data(), text.c_str(), text.size() + 1);
+  explicit Word(const std::string& text) : bytes(text.begin(), text.end()) {
+    bytes.push_back('\0');
+    bytes.resize(bytes.size() + 7, '#');
   }
   std::vector<char> bytes;
 };
