@@ -1,11 +1,12 @@
 // Console text on POSIX: the standard streams. A terminal brings its own line
-// editing and echo; pipes and files are read a line at a time through a
-// buffer that keeps whatever arrives after the line for the next read.
-#include <cerrno>
-#include <cstddef>
+// editing and echo; pipes and files are read a line at a time.
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstddef>
+
+#include "cmdcode/platform/pipe_lines.hpp"
 #include "cmdcode/platform/platform.hpp"
 
 namespace cmdcode::platform {
@@ -15,71 +16,12 @@ int descriptor(Handle handle) { return static_cast<int>(handle); }
 
 bool isTerminal(Handle handle) { return ::isatty(descriptor(handle)) == 1; }
 
-// Bytes read from a pipe or file past the end of the line last delivered.
-class LineBuffer {
- public:
-  // Next byte of the input, or -1 at its end (or on a read error).
-  int next(int fd) {
-    if (begin_ == end_ && !fill(fd)) {
-      return -1;
-    }
-    return static_cast<unsigned char>(data_[begin_++]);
-  }
-
- private:
-  bool fill(int fd) {
-    for (;;) {
-      const ssize_t got = ::read(fd, data_, sizeof data_);
-      if (got > 0) {
-        begin_ = 0;
-        end_ = static_cast<std::size_t>(got);
-        return true;
-      }
-      if (got < 0 && errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-  }
-
-  char data_[4096];
-  std::size_t begin_ = 0;
-  std::size_t end_ = 0;
-};
-
-LineBuffer pipeInput;
-
-// Delivers one line of a pipe or file as a console would: at most `capacity`
-// characters of the line followed by CR LF; the rest of a longer line is
-// dropped. A CR before the LF is the line end, not content.
-std::int32_t readPipeLine(int fd, char* buffer, std::int32_t capacity) {
-  std::int32_t count = 0;
-  bool sawCarriageReturn = false;
-  int byte = pipeInput.next(fd);
-  if (byte < 0) {
-    return kEndOfInput;
-  }
-  for (; byte >= 0 && byte != '\n'; byte = pipeInput.next(fd)) {
-    if (sawCarriageReturn && count < capacity) {
-      buffer[count++] = '\r';
-    }
-    sawCarriageReturn = byte == '\r';
-    if (!sawCarriageReturn && count < capacity) {
-      buffer[count++] = static_cast<char>(byte);
-    }
-  }
-  if (byte < 0) {  // a last line without its line end arrives as it is
-    if (sawCarriageReturn && count < capacity) {
-      buffer[count++] = '\r';
-    }
-    return count;
-  }
-  for (char end : {'\r', '\n'}) {
-    if (count < capacity) {
-      buffer[count++] = end;
-    }
-  }
-  return count;
+std::int32_t readBytes(Handle input, char* data, std::int32_t capacity) {
+  ssize_t got;
+  do {
+    got = ::read(descriptor(input), data, static_cast<std::size_t>(capacity));
+  } while (got < 0 && errno == EINTR);
+  return got > 0 ? static_cast<std::int32_t>(got) : 0;
 }
 
 // A terminal in canonical mode delivers at most one line per read, ended by
@@ -137,9 +79,8 @@ std::int32_t readLine(Handle input, char* buffer, std::int32_t capacity) {
   if (capacity <= 0) {
     return 0;
   }
-  const int fd = descriptor(input);
-  return isTerminal(input) ? readTerminalLine(fd, buffer, capacity)
-                           : readPipeLine(fd, buffer, capacity);
+  return isTerminal(input) ? readTerminalLine(descriptor(input), buffer, capacity)
+                           : readPipeLine(input, buffer, capacity, readBytes);
 }
 
 }  // namespace cmdcode::platform

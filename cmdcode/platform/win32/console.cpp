@@ -1,9 +1,8 @@
 // Console text on Windows. A console brings its own line editing and echo
 // and delivers each line with CR LF; pipes and files are read a line at a
-// time through a buffer that keeps whatever arrives after the line for the
-// next read.
-#include <cstddef>
+// time.
 
+#include "cmdcode/platform/pipe_lines.hpp"
 #include "cmdcode/platform/platform.hpp"
 #include "cmdcode/platform/win32/native.hpp"
 
@@ -48,70 +47,14 @@ std::int32_t readConsoleLine(HANDLE input, char* buffer, std::int32_t capacity) 
   return count;
 }
 
-// Bytes read from a pipe or file past the end of the line last delivered.
-class LineBuffer {
- public:
-  // Next byte of the input, or -1 at its end (or on a read error).
-  int next(HANDLE input) {
-    if (begin_ == end_ && !fill(input)) {
-      return -1;
-    }
-    return static_cast<unsigned char>(data_[begin_++]);
+// The writer closing its end of a pipe (ERROR_BROKEN_PIPE) is the end of the
+// input like the end of a file; so is any other failure.
+std::int32_t readBytes(Handle input, char* data, std::int32_t capacity) {
+  DWORD got = 0;
+  if (!ReadFile(native(input), data, static_cast<DWORD>(capacity), &got, nullptr)) {
+    return 0;
   }
-
- private:
-  // The writer closing its end of a pipe (ERROR_BROKEN_PIPE) is the end of
-  // the input like the end of a file; so is any other failure.
-  bool fill(HANDLE input) {
-    DWORD got = 0;
-    if (!ReadFile(input, data_, sizeof data_, &got, nullptr) || got == 0) {
-      return false;
-    }
-    begin_ = 0;
-    end_ = got;
-    return true;
-  }
-
-  char data_[4096];
-  std::size_t begin_ = 0;
-  std::size_t end_ = 0;
-};
-
-LineBuffer pipeInput;
-
-// Delivers one line of a pipe or file as the console would: at most
-// `capacity` characters of the line followed by CR LF; the rest of a longer
-// line is dropped. A CR before the LF is the line end, not content.
-std::int32_t readPipeLine(HANDLE input, char* buffer, std::int32_t capacity) {
-  int byte = pipeInput.next(input);
-  if (byte < 0) {
-    return kEndOfInput;
-  }
-  std::int32_t count = 0;
-  const auto keep = [&](char character) {
-    if (count < capacity) {
-      buffer[count++] = character;
-    }
-  };
-  bool pendingCarriageReturn = false;
-  for (; byte >= 0 && byte != '\n'; byte = pipeInput.next(input)) {
-    if (pendingCarriageReturn) {
-      keep('\r');
-    }
-    pendingCarriageReturn = byte == '\r';
-    if (!pendingCarriageReturn) {
-      keep(static_cast<char>(byte));
-    }
-  }
-  if (byte < 0) {  // a last line without its line end arrives as it is
-    if (pendingCarriageReturn) {
-      keep('\r');
-    }
-    return count;
-  }
-  keep('\r');
-  keep('\n');
-  return count;
+  return static_cast<std::int32_t>(got);
 }
 
 }  // namespace
@@ -154,7 +97,7 @@ std::int32_t readLine(Handle input, char* buffer, std::int32_t capacity) {
   }
   const HANDLE handle = native(input);
   return isConsole(handle) ? readConsoleLine(handle, buffer, capacity)
-                           : readPipeLine(handle, buffer, capacity);
+                           : readPipeLine(input, buffer, capacity, readBytes);
 }
 
 }  // namespace cmdcode::platform
