@@ -68,3 +68,90 @@ tmux_wait_cursor() {
     sleep 0.05
   done
 }
+
+# tmux_wait_blocked: waits until the pane's program sleeps in the kernel, as
+# it does blocked in a read of the terminal; keys sent from then on reach
+# that read rather than the time before it. Start the program with `exec` so
+# that it is the pane's own process, not a shell's child.
+tmux_wait_blocked() {
+  local pid state deadline=$((SECONDS + TMUX_TIMEOUT))
+  pid=$(tmux_format '#{pane_pid}')
+  while :; do
+    state=$(sed 's/.*) //' "/proc/$pid/stat" 2>/dev/null | cut -d' ' -f1)
+    [ "$state" = S ] && return 0
+    [ $SECONDS -ge $deadline ] && fail "process $pid did not block (state '$state')"
+    sleep 0.02
+  done
+}
+
+# tmux_wait_lines FILE N: waits until FILE has at least N lines.
+tmux_wait_lines() {
+  local deadline=$((SECONDS + TMUX_TIMEOUT))
+  until [ "$(wc -l 2>/dev/null <"$1" || echo 0)" -ge "$2" ]; do
+    [ $SECONDS -ge $deadline ] && fail "$1 has fewer than $2 lines: $(tr '\n' '|' <"$1" 2>/dev/null)"
+    sleep 0.02
+  done
+}
+
+# tmux_cells: the visible screen cell by cell, one line per character:
+#   ROW COLUMN FOREGROUND BACKGROUND CHARACTER
+# with the colours as tmux numbers them (0-7, 8-15 for the bright ones, d for
+# the terminal's default). tmux writes only the changes of attribute, from
+# cell to cell and from line to line.
+tmux_cells() {
+  tmux_cmd capture-pane -e -p | LC_ALL=C awk '
+    BEGIN { fg = "d"; bg = "d"; esc = sprintf("%c", 27) }
+    {
+      line = $0; column = 0
+      while (length(line) > 0) {
+        if (substr(line, 1, 2) == esc "[") {
+          end = index(line, "m")
+          count = split(substr(line, 3, end - 3), code, ";")
+          line = substr(line, end + 1)
+          if (count == 0) { fg = "d"; bg = "d" }
+          for (i = 1; i <= count; i++) {
+            c = code[i] + 0
+            if (c == 0) { fg = "d"; bg = "d" }
+            else if (c >= 30 && c <= 37) fg = c - 30
+            else if (c >= 90 && c <= 97) fg = c - 82
+            else if (c == 39) fg = "d"
+            else if (c >= 40 && c <= 47) bg = c - 40
+            else if (c >= 100 && c <= 107) bg = c - 92
+            else if (c == 49) bg = "d"
+            else if ((c == 38 || c == 48) && code[i + 1] == 5) {
+              if (c == 38) fg = code[i + 2] + 0; else bg = code[i + 2] + 0
+              i += 2
+            }
+          }
+        } else {
+          printf "%d %d %s %s %s\n", NR - 1, column, fg, bg, substr(line, 1, 1)
+          line = substr(line, 2); column++
+        }
+      }
+    }'
+}
+
+# tmux_wait_status: as tmux_wait_exit, but sure to print the status. tmux
+# may mark the pane dead when its terminal closes, before it has reaped the
+# program, and now and then (tmux 3.3) it never reaps it at all; the status
+# is then read from the zombie the program left.
+tmux_wait_status() {
+  local pid stat code deadline=$((SECONDS + TMUX_TIMEOUT))
+  pid=$(tmux_format '#{pane_pid}')
+  while :; do
+    if [ "$(tmux_format '#{pane_dead}')" = 1 ]; then
+      code=$(tmux_format '#{pane_dead_status}')
+      [ -n "$code" ] && { echo "$code"; return 0; }
+      # Past the command name, field 1 is the state and field 50 the wait
+      # status (proc(5) numbers them 3 and 52).
+      stat=$(sed 's/.*) //' "/proc/$pid/stat" 2>/dev/null)
+      if [ "${stat%% *}" = Z ]; then
+        code=$(cut -d' ' -f50 <<<"$stat")
+        [ $((code & 0x7f)) = 0 ] && echo $((code >> 8)) || echo "signal $((code & 0x7f))"
+        return 0
+      fi
+    fi
+    [ $SECONDS -ge $deadline ] && fail "timed out waiting for the program's exit status"
+    sleep 0.05
+  done
+}
