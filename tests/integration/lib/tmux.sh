@@ -50,16 +50,6 @@ tmux_wait_for() {
   done
 }
 
-# tmux_wait_exit: waits until the pane's command has ended; prints its status.
-tmux_wait_exit() {
-  local deadline=$((SECONDS + TMUX_TIMEOUT))
-  until [ "$(tmux_format '#{pane_dead}')" = 1 ]; do
-    [ $SECONDS -ge $deadline ] && fail "timed out waiting for the program to end"
-    sleep 0.05
-  done
-  tmux_format '#{pane_dead_status}'
-}
-
 # tmux_wait_cursor X Y: waits until the cursor stands at column X, row Y.
 tmux_wait_cursor() {
   local deadline=$((SECONDS + TMUX_TIMEOUT))
@@ -131,11 +121,11 @@ tmux_cells() {
     }'
 }
 
-# tmux_wait_status: as tmux_wait_exit, but sure to print the status. tmux
-# may mark the pane dead when its terminal closes, before it has reaped the
+# tmux_wait_exit: waits until the pane's command has ended; prints its exit
+# status ("signal N" when a signal ended it). tmux may mark the pane dead when its terminal closes, before it has reaped the
 # program, and now and then (tmux 3.3) it never reaps it at all; the status
 # is then read from the zombie the program left.
-tmux_wait_status() {
+tmux_wait_exit() {
   local pid stat code deadline=$((SECONDS + TMUX_TIMEOUT))
   pid=$(tmux_format '#{pane_pid}')
   while :; do

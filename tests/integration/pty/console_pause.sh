@@ -67,6 +67,6 @@ done
 touch "$work/end"
 tmux_wait_lines "$log" 17
 [ "$(tail -n 1 "$log")" = end ] || fail "the program did not end: $(tr '\n' '|' <"$log")"
-status=$(tmux_wait_status)
+status=$(tmux_wait_exit)
 [ "$status" = 0 ] || fail "exit status $status"
 echo "ok"

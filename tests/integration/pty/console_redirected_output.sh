@@ -14,7 +14,7 @@ expected='cursor 0 0 false|attribute 0x1F false|window 0 79 0 23 false|title tru
 [ "$(od -An -tx1 "$work/out" | tr -d ' \n')" = 07 ] || fail "output: $(od -An -c "$work/out")"
 
 tmux_keys -l k
-status=$(tmux_wait_status)
+status=$(tmux_wait_exit)
 [ "$status" = 0 ] || fail "exit status $status"
 [ "$(tail -n 1 "$log")" = end ] || fail "the program did not end"
 echo "ok"

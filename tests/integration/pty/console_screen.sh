@@ -128,6 +128,6 @@ lines=$(wc -l <"$log")
 tmux_keys -l k
 tmux_wait_lines "$log" $((lines + 2))
 [ "$(tail -n 1 "$log")" = end ] || fail "the program did not run to its end: $(tail -n 3 "$log" | tr '\n' '|')"
-status=$(tmux_wait_status)
+status=$(tmux_wait_exit)
 [ "$status" = 0 ] || fail "exit status $status"
 echo "ok"

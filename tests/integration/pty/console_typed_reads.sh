@@ -82,6 +82,6 @@ tmux_wait_lines "$log" $((lines + 5))
 got=$(sed -n "$((lines + 2)),\$p" "$log" | tr '\n' '|')
 [ "$got" = "read int|int 5 ok|read char|char 122 ok|end|" ] || fail "after type-ahead: $got"
 
-status=$(tmux_wait_status)
+status=$(tmux_wait_exit)
 [ "$status" = 0 ] || fail "exit status $status"
 echo "ok"

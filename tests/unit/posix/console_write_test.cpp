@@ -1,50 +1,18 @@
 // What the console's writers hand to standard output, byte for byte, read
 // back through a pipe put in place of standard output.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <climits>
 #include <string>
 
 #include "cmdcode/console/console.hpp"
+#include "unit/posix/stdout_pipe.hpp"
 
 namespace {
 
 using cmdcode::console;
 
-class ConsoleWrite : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_EQ(::pipe(pipe_), 0);
-    saved_ = ::dup(STDOUT_FILENO);
-    ASSERT_GE(saved_, 0);
-    ASSERT_EQ(::dup2(pipe_[1], STDOUT_FILENO), STDOUT_FILENO);
-    ::close(pipe_[1]);
-  }
-
-  void TearDown() override {
-    ::dup2(saved_, STDOUT_FILENO);
-    ::close(saved_);
-    ::close(pipe_[0]);
-  }
-
-  // Everything written so far; the pipe is drained without blocking.
-  std::string written() {
-    std::string bytes;
-    ::fcntl(pipe_[0], F_SETFL, O_NONBLOCK);
-    char chunk[256];
-    ssize_t got;
-    while ((got = ::read(pipe_[0], chunk, sizeof chunk)) > 0) {
-      bytes.append(chunk, static_cast<std::size_t>(got));
-    }
-    return bytes;
-  }
-
- private:
-  int pipe_[2] = {-1, -1};
-  int saved_ = -1;
-};
+class ConsoleWrite : public StdoutPipe {};
 
 TEST_F(ConsoleWrite, TextAndCharactersGoOutAsTheyAre) {
   console.write("").write("ab").write('\0').write('\xff').write(cmdcode::tab);
