@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "cmdcode/platform/posix/descriptor.hpp"
+
 namespace cmdcode::platform {
 namespace {
 
@@ -14,20 +16,6 @@ constexpr char kTextFile[] = "clipboard.txt";
 // Written in full and then renamed over the text file. Only the holder of the
 // clipboard's lock writes it, so one fixed name serves.
 constexpr char kNewTextFile[] = "clipboard.txt.new";
-
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) {
-      continue;
-    }
-    if (written <= 0) {
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -71,7 +59,7 @@ bool storeWriteText(int folder, std::string_view text) {
   if (fd < 0) {
     return false;
   }
-  const bool written = writeAll(fd, text);
+  const bool written = writeFully(fd, text.data(), text.size());
   const bool closed = ::close(fd) == 0;
   if (written && closed && ::renameat(folder, kNewTextFile, folder, kTextFile) == 0) {
     return true;

@@ -8,13 +8,11 @@
 
 #include "cmdcode/platform/pipe_lines.hpp"
 #include "cmdcode/platform/platform.hpp"
+#include "cmdcode/platform/posix/descriptor.hpp"
+#include "cmdcode/platform/posix/terminal.hpp"
 
 namespace cmdcode::platform {
 namespace {
-
-int descriptor(Handle handle) { return static_cast<int>(handle); }
-
-bool isTerminal(Handle handle) { return ::isatty(descriptor(handle)) == 1; }
 
 std::int32_t readBytes(Handle input, char* data, std::int32_t capacity) {
   ssize_t got;
@@ -56,21 +54,13 @@ Handle standardInput() { return STDIN_FILENO; }
 Handle standardOutput() { return STDOUT_FILENO; }
 
 void writeAll(Handle output, const char* bytes, std::int32_t count) {
-  while (count > 0) {
-    const ssize_t written = ::write(descriptor(output), bytes, static_cast<std::size_t>(count));
-    if (written < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return;
-    }
-    bytes += written;
-    count -= static_cast<std::int32_t>(written);
+  if (count > 0) {
+    writeFully(descriptor(output), bytes, static_cast<std::size_t>(count));
   }
 }
 
 void discardTypeAhead(Handle input) {
-  if (isTerminal(input)) {
+  if (tty::isTerminal(descriptor(input))) {
     ::tcflush(descriptor(input), TCIFLUSH);
   }
 }
@@ -79,8 +69,8 @@ std::int32_t readLine(Handle input, char* buffer, std::int32_t capacity) {
   if (capacity <= 0) {
     return 0;
   }
-  return isTerminal(input) ? readTerminalLine(descriptor(input), buffer, capacity)
-                           : readPipeLine(input, buffer, capacity, readBytes);
+  return tty::isTerminal(descriptor(input)) ? readTerminalLine(descriptor(input), buffer, capacity)
+                                            : readPipeLine(input, buffer, capacity, readBytes);
 }
 
 }  // namespace cmdcode::platform

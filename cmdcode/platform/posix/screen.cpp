@@ -14,7 +14,6 @@
 //   anything where the user placed the window); its success means only that
 //   the request was sent to a terminal.
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <charconv>
 #include <cstddef>
@@ -23,13 +22,12 @@
 #include <string_view>
 
 #include "cmdcode/platform/platform.hpp"
+#include "cmdcode/platform/posix/descriptor.hpp"
 #include "cmdcode/platform/posix/terminal.hpp"
 #include "cmdcode/platform/posix/title_text.hpp"
 
 namespace cmdcode::platform {
 namespace {
-
-int descriptor(Handle handle) { return static_cast<int>(handle); }
 
 // One escape sequence, built without allocating; the longest we write is
 // well within its room.
@@ -47,7 +45,7 @@ class Sequence {
     return *this;
   }
 
-  bool writeTo(int fd) const { return tty::writeFully(fd, bytes_, size_); }
+  bool writeTo(int fd) const { return writeFully(fd, bytes_, size_); }
 
  private:
   char bytes_[48];
@@ -131,7 +129,7 @@ bool setTitle(const char* title) {
     return false;
   }
   const std::string sequence = "\x1b]0;" + tty::titleText(title) + "\a";
-  return tty::writeFully(terminal.get(), sequence.data(), sequence.size());
+  return writeFully(terminal.get(), sequence.data(), sequence.size());
 }
 
 // The screen that shows the program's output is cleared, scroll-back
@@ -142,7 +140,7 @@ void clearScreen() {
   const int fd = descriptor(standardOutput());
   if (tty::isTerminal(fd)) {
     constexpr std::string_view kClear = "\x1b[H\x1b[2J\x1b[3J";
-    tty::writeFully(fd, kClear.data(), kClear.size());
+    writeFully(fd, kClear.data(), kClear.size());
   }
 }
 

@@ -20,21 +20,6 @@ bool windowSize(int fd, int& rows, int& columns) {
   return true;
 }
 
-bool writeFully(int fd, const char* bytes, std::size_t count) {
-  while (count > 0) {
-    const ssize_t written = ::write(fd, bytes, count);
-    if (written < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return false;
-    }
-    bytes += written;
-    count -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
 Descriptor::~Descriptor() {
   if (fd_ >= 0) {
     ::close(fd_);

@@ -1,8 +1,6 @@
-// Facts about terminals and plain descriptor I/O for the POSIX screen and
-// keyboard code. Internal to the library.
+// Facts about terminals for the POSIX console, screen and keyboard code.
+// Internal to the library.
 #pragma once
-
-#include <cstddef>
 
 namespace cmdcode::platform::tty {
 
@@ -12,10 +10,6 @@ bool isTerminal(int fd);
 // terminal or the terminal does not know its size (a pseudo-terminal nobody
 // has sized reports 0 x 0).
 bool windowSize(int fd, int& rows, int& columns);
-
-// Writes every byte, retrying partial writes and interruptions; false when
-// the output failed before all of them were out.
-bool writeFully(int fd, const char* bytes, std::size_t count);
 
 // Closes the descriptor it holds when it goes out of scope.
 class Descriptor {

@@ -1,0 +1,26 @@
+#include "cmdcode/platform/posix/descriptor.hpp"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace cmdcode::platform {
+
+bool writeFully(int fd, const char* bytes, std::size_t count) {
+  while (count > 0) {
+    const ssize_t written = ::write(fd, bytes, count);
+    if (written < 0 && errno == EINTR) {
+      continue;
+    }
+    // A write that takes nothing would take nothing again: give up rather
+    // than spin.
+    if (written <= 0) {
+      return false;
+    }
+    bytes += written;
+    count -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+}  // namespace cmdcode::platform
