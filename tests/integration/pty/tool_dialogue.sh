@@ -1,11 +1,7 @@
 # The tool at a real terminal: what a person typing words sees.
-set -u
-. "$(dirname "$0")/../lib/tmux.sh"
-tool="$1/app/cmdcode"
-export CMDCODE_CLIPBOARD=file XDG_RUNTIME_DIR=$(mktemp -d)
-trap 'tmux_stop; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+. "$(dirname "$0")/../lib/tool.sh" "$1"
 
-tmux_start "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR CMDCODE_CLIPBOARD=file $tool"
+tmux_start "$(tool_command)"
 tmux_wait_cursor 1 0
 [ "$(tmux_screen | head -n 1)" = ">" ] || fail "the first screen is not the bare prompt"
 

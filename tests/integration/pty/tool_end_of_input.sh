@@ -1,11 +1,7 @@
 # Ctrl+D at the prompt ends the tool cleanly instead of reading empty lines.
-set -u
-. "$(dirname "$0")/../lib/tmux.sh"
-tool="$1/app/cmdcode"
-runtime=$(mktemp -d)
-trap 'tmux_stop; rm -rf "$runtime"' EXIT
+. "$(dirname "$0")/../lib/tool.sh" "$1"
 
-tmux_start "XDG_RUNTIME_DIR=$runtime CMDCODE_CLIPBOARD=file $tool"
+tmux_start "$(tool_command)"
 tmux_wait_cursor 1 0
 tmux_keys -l 'q'; tmux_keys Enter
 tmux_wait_for '113'

@@ -1,14 +1,15 @@
 # Keys typed while the tool is busy are not read as the next word.
-set -u
-. "$(dirname "$0")/../lib/tmux.sh"
-tool="$1/app/cmdcode"
-runtime=$(mktemp -d)
-trap 'tmux_stop; rm -rf "$runtime"' EXIT
+. "$(dirname "$0")/../lib/tool.sh" "$1"
 
-# The shell's sleep keeps the terminal busy while the keys arrive; the tool
-# starts afterwards and must discard them before its first read.
-tmux_start "stty -echo; sleep 1; stty echo; XDG_RUNTIME_DIR=$runtime CMDCODE_CLIPBOARD=file exec $tool"
+# The pane's shell holds the terminal until the keys are in its input; the
+# tool starts afterwards and must discard them before its first read.
+go="$runtime/go"
+tmux_start "while [ ! -e $(printf %q "$go") ]; do sleep 0.02; done; $(tool_command)"
 tmux_keys -l 'exit'; tmux_keys Enter
+# Echoed by the terminal, Enter included: the line waits in its input.
+tmux_wait_for 'exit'
+tmux_wait_cursor 0 1
+touch "$go"
 tmux_wait_for '>'
 tmux_keys -l 'help'; tmux_keys Enter
 tmux_wait_for '1886152040'
