@@ -31,6 +31,9 @@ ctest_label() {
   ctest --test-dir "build/$1" -L "^$2\$" --output-on-failure --timeout 300 -j "$jobs"
 }
 
+# What every suite builds with; GoogleTest for the unit tests each build has.
+BUILD_PACKAGES="cmake make g++ libgtest-dev"
+
 passed=0 failed=0 skipped=0
 report=()
 
@@ -39,7 +42,8 @@ for suite_file in scripts/suites/*.sh; do
   unset -f suite_run
   . "$suite_file"
   echo "=== suite: $SUITE_NAME"
-  if [ -n "$SUITE_PACKAGES" ] && ! missing=$(ensure_packages $SUITE_PACKAGES); then
+  # shellcheck disable=SC2086 # lists of package names
+  if ! missing=$(ensure_packages $BUILD_PACKAGES $SUITE_PACKAGES); then
     echo "--- $SUITE_NAME: skipped, missing packages: $missing (run as root to install them)"
     report+=("skipped  $SUITE_NAME (missing: $missing)")
     skipped=$((skipped + 1))

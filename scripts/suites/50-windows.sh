@@ -1,5 +1,6 @@
 SUITE_NAME="Windows build (MinGW-w64 cross builds, run under Wine)"
-SUITE_PACKAGES="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64 tmux"
+# googletest: its sources, built by the cross builds for their target.
+SUITE_PACKAGES="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine64 tmux"
 # The 32-bit build is built and linked only: a 64-bit Wine without its
 # 32-bit half runs no 32-bit program. The scripts under tests/integration/wine
 # are registered in the native build and run the 64-bit build's programs, one
