@@ -35,7 +35,7 @@ check "a long line is one word" "${long}\nquit\n"         '>0\n>1953068401\n'
 check "stops at quit"           'quit\nhelp\n'            '>1953068401\n'
 
 # Output to a file is written, not lost.
-printf 'help\nquit\n' | "$tool" > "$runtime/out.txt"
+printf 'help\nquit\n' | timeout 10 "$tool" >"$runtime/out.txt"
 [ "$(cat "$runtime/out.txt"; echo '|')" = "$(printf '>1886152040\n>1953068401\n|')" ] || {
   echo "FAIL: output to a file"; failures=$((failures + 1)); }
 
