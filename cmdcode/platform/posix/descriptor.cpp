@@ -23,4 +23,12 @@ bool writeFully(int fd, const char* bytes, std::size_t count) {
   return true;
 }
 
+// Closing is not retried after EINTR: on Linux the descriptor is gone then.
+void Descriptor::reset(int fd) {
+  if (fd_ >= 0) {
+    ::close(fd_);
+  }
+  fd_ = fd;
+}
+
 }  // namespace cmdcode::platform

@@ -15,4 +15,20 @@ inline int descriptor(Handle handle) { return static_cast<int>(handle); }
 // the output failed, or took nothing, before all of them were out.
 bool writeFully(int fd, const char* bytes, std::size_t count);
 
+// Owns a descriptor and closes it when it goes out of scope or is replaced.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd = -1) : fd_(fd) {}
+  ~Descriptor() { reset(); }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  void reset(int fd = -1);
+
+ private:
+  int fd_;
+};
+
 }  // namespace cmdcode::platform

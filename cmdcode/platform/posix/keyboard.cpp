@@ -261,7 +261,7 @@ int waitForKey() {
     pendingCode = kNoKey;
     return code;
   }
-  const tty::Descriptor terminal = tty::openControllingTerminal(O_RDWR);
+  const Descriptor terminal = tty::openControllingTerminal(O_RDWR);
   if (!terminal.valid()) return kNoKey;
   const RawMode raw(terminal.get());
   if (!raw.active()) return kNoKey;

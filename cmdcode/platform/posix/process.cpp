@@ -15,31 +15,12 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "cmdcode/platform/posix/descriptor.hpp"
+
 namespace cmdcode::platform {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd = -1) : fd_(fd) {}
-  ~Descriptor() { reset(); }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-
-  int get() const { return fd_; }
-  bool open() const { return fd_ >= 0; }
-  // Closing is not retried after EINTR: on Linux the descriptor is gone then.
-  void reset(int fd = -1) {
-    if (fd_ >= 0) {
-      ::close(fd_);
-    }
-    fd_ = fd;
-  }
-
- private:
-  int fd_;
-};
 
 bool makePipe(Descriptor& readEnd, Descriptor& writeEnd) {
   int ends[2];
@@ -168,13 +149,13 @@ bool exchange(const ProgramRun& run, Descriptor& input, Descriptor& output,
               Clock::time_point deadline) {
   std::size_t fed = 0;
   char chunk[65536];
-  while (input.open() || output.open()) {
+  while (input.valid() || output.valid()) {
     pollfd watched[2];
     nfds_t count = 0;
-    if (input.open()) {
+    if (input.valid()) {
       watched[count++] = {input.get(), POLLOUT, 0};
     }
-    if (output.open()) {
+    if (output.valid()) {
       watched[count++] = {output.get(), POLLIN, 0};
     }
     const int left = millisecondsUntil(deadline);
@@ -257,12 +238,12 @@ bool runProgram(const ProgramRun& run) {
 
   Descriptor nullDevice(::open("/dev/null", O_RDWR | O_CLOEXEC));
   Descriptor inputRead, inputWrite, outputRead, outputWrite;
-  if (!nullDevice.open() || (!run.input.empty() && !makePipe(inputRead, inputWrite)) ||
+  if (!nullDevice.valid() || (!run.input.empty() && !makePipe(inputRead, inputWrite)) ||
       (run.output != nullptr && !makePipe(outputRead, outputWrite))) {
     return false;
   }
-  const int streams[3] = {inputRead.open() ? inputRead.get() : nullDevice.get(),
-                          outputWrite.open() ? outputWrite.get() : nullDevice.get(),
+  const int streams[3] = {inputRead.valid() ? inputRead.get() : nullDevice.get(),
+                          outputWrite.valid() ? outputWrite.get() : nullDevice.get(),
                           nullDevice.get()};
 
   const auto deadline = Clock::now() + run.timeout;
@@ -277,7 +258,7 @@ bool runProgram(const ProgramRun& run) {
   outputWrite.reset();
   nullDevice.reset();
   for (const Descriptor* end : {&inputWrite, &outputRead}) {
-    if (end->open()) {
+    if (end->valid()) {
       ::fcntl(end->get(), F_SETFL, ::fcntl(end->get(), F_GETFL) | O_NONBLOCK);
     }
   }

@@ -124,7 +124,7 @@ bool setWindowRect(Handle output, std::int16_t left, std::int16_t top, std::int1
 // standard output is a file or a pipe. OSC 0 names both the window and its
 // icon, as a console's title does.
 bool setTitle(const char* title) {
-  const tty::Descriptor terminal = tty::openControllingTerminal(O_WRONLY);
+  const Descriptor terminal = tty::openControllingTerminal(O_WRONLY);
   if (!terminal.valid()) {
     return false;
   }

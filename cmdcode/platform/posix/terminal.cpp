@@ -20,12 +20,6 @@ bool windowSize(int fd, int& rows, int& columns) {
   return true;
 }
 
-Descriptor::~Descriptor() {
-  if (fd_ >= 0) {
-    ::close(fd_);
-  }
-}
-
 Descriptor openControllingTerminal(int accessMode) {
   int fd;
   do {

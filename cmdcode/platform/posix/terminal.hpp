@@ -2,6 +2,8 @@
 // Internal to the library.
 #pragma once
 
+#include "cmdcode/platform/posix/descriptor.hpp"
+
 namespace cmdcode::platform::tty {
 
 bool isTerminal(int fd);
@@ -10,21 +12,6 @@ bool isTerminal(int fd);
 // terminal or the terminal does not know its size (a pseudo-terminal nobody
 // has sized reports 0 x 0).
 bool windowSize(int fd, int& rows, int& columns);
-
-// Closes the descriptor it holds when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor();
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
 
 // The process's controlling terminal (/dev/tty), whatever its standard
 // streams are; not valid when the process has none. It never becomes the
