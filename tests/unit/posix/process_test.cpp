@@ -105,10 +105,12 @@ TEST_F(RunProgram, OverrunKillsAndReapsTheProgramAndWhatItStarted) {
   const std::string pids = folder_ + "/pids";
   for (const bool capture : {false, true}) {
     SCOPED_TRACE(capture ? "output captured" : "output discarded");
+    std::filesystem::remove(pids);  // no numbers left from the run before
     std::string output;
     ProgramRun run{.arguments = {shell(), "-c", "sleep 30 & echo \"$$ $!\" > \"$0\"; wait", pids}};
     run.output = capture ? &output : nullptr;
-    run.timeout = 300ms;
+    // Room for the shell to start and write its numbers on a loaded machine.
+    run.timeout = 1s;
     EXPECT_FALSE(runProgram(run));
     pid_t program = 0, started = 0;
     std::istringstream(readFile(pids)) >> program >> started;
