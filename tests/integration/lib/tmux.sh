@@ -8,7 +8,9 @@
 #   tmux_screen                   # the visible screen, one line per row
 
 TMUX_SOCKET="cmdcode-test-$$-$RANDOM"
-TMUX_TIMEOUT=${TMUX_TIMEOUT:-10}
+# The waits below end as soon as what they wait for is there; the bound only
+# stops a test that hangs, so it leaves room for a loaded machine.
+TMUX_TIMEOUT=${TMUX_TIMEOUT:-30}
 
 tmux_cmd() { tmux -L "$TMUX_SOCKET" -f /dev/null "$@"; }
 
