@@ -124,9 +124,10 @@ tmux_cells() {
 }
 
 # tmux_wait_exit: waits until the pane's command has ended; prints its exit
-# status ("signal N" when a signal ended it). tmux may mark the pane dead when its terminal closes, before it has reaped the
-# program, and now and then (tmux 3.3) it never reaps it at all; the status
-# is then read from the zombie the program left.
+# status ("signal N" when a signal ended it). tmux may mark the pane dead
+# when its terminal closes, before it has reaped the program, and now and
+# then (tmux 3.3) it never reaps it at all; the status is then read from the
+# zombie the program left.
 tmux_wait_exit() {
   local pid stat code deadline=$((SECONDS + TMUX_TIMEOUT))
   pid=$(tmux_format '#{pane_pid}')
