@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstring>
 
 #include "cmdcode/platform/posix/descriptor.hpp"
@@ -34,10 +33,7 @@ bool storeReadText(int folder, std::string& text) {
   std::string bytes;
   char chunk[4096];
   while (ok) {
-    const ssize_t got = ::read(fd, chunk, sizeof chunk);
-    if (got < 0 && errno == EINTR) {
-      continue;
-    }
+    const ssize_t got = readRetrying(fd, chunk, sizeof chunk);
     if (got <= 0) {
       ok = got == 0;
       break;

@@ -3,7 +3,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstddef>
 
 #include "cmdcode/platform/pipe_lines.hpp"
@@ -15,10 +14,7 @@ namespace cmdcode::platform {
 namespace {
 
 std::int32_t readBytes(Handle input, char* data, std::int32_t capacity) {
-  ssize_t got;
-  do {
-    got = ::read(descriptor(input), data, static_cast<std::size_t>(capacity));
-  } while (got < 0 && errno == EINTR);
+  const ssize_t got = readRetrying(descriptor(input), data, static_cast<std::size_t>(capacity));
   return got > 0 ? static_cast<std::int32_t>(got) : 0;
 }
 
@@ -26,10 +22,7 @@ std::int32_t readBytes(Handle input, char* data, std::int32_t capacity) {
 // LF; the console convention is CR LF, so the LF becomes CR LF where the
 // capacity leaves room for both.
 std::int32_t readTerminalLine(int fd, char* buffer, std::int32_t capacity) {
-  ssize_t got;
-  do {
-    got = ::read(fd, buffer, static_cast<std::size_t>(capacity));
-  } while (got < 0 && errno == EINTR);
+  const ssize_t got = readRetrying(fd, buffer, static_cast<std::size_t>(capacity));
   if (got <= 0) {
     return kEndOfInput;
   }

@@ -23,6 +23,14 @@ bool writeFully(int fd, const char* bytes, std::size_t count) {
   return true;
 }
 
+ssize_t readRetrying(int fd, void* bytes, std::size_t capacity) {
+  ssize_t got;
+  do {
+    got = ::read(fd, bytes, capacity);
+  } while (got < 0 && errno == EINTR);
+  return got;
+}
+
 // Closing is not retried after EINTR: on Linux the descriptor is gone then.
 void Descriptor::reset(int fd) {
   if (fd_ >= 0) {

@@ -2,6 +2,8 @@
 // library.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 
 #include "cmdcode/platform/handle.hpp"
@@ -14,6 +16,9 @@ inline int descriptor(Handle handle) { return static_cast<int>(handle); }
 // Writes every byte, retrying partial writes and interruptions; false when
 // the output failed, or took nothing, before all of them were out.
 bool writeFully(int fd, const char* bytes, std::size_t count);
+
+// One read, repeated while a signal interrupts it before anything arrived.
+ssize_t readRetrying(int fd, void* bytes, std::size_t capacity);
 
 // Owns a descriptor and closes it when it goes out of scope or is replaced.
 class Descriptor {

@@ -21,12 +21,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstddef>
 
 #include "cmdcode/platform/platform.hpp"
+#include "cmdcode/platform/posix/descriptor.hpp"
 #include "cmdcode/platform/posix/terminal.hpp"
 
 namespace cmdcode::platform {
@@ -131,11 +130,7 @@ int nextByte(int fd, int timeoutMs) {
     }
   }
   unsigned char byte;
-  ssize_t got;
-  do {
-    got = ::read(fd, &byte, 1);
-  } while (got < 0 && errno == EINTR);
-  return got == 1 ? byte : kNoKey;
+  return readRetrying(fd, &byte, 1) == 1 ? byte : kNoKey;
 }
 
 int followingByte(int fd) { return nextByte(fd, kSequenceGapMs); }
