@@ -2,23 +2,8 @@
 # the colours cells take, the pane's title, a cleared screen, the bell.
 . "$(dirname "$0")/../lib/console_probe.sh" "$1"
 
-# expect OPERATION...: the operation, then a pause in which the script looks
-# at the screen. next_result waits for the next of these pauses (ending the
-# one before) and sets `result` to the line the operation logged.
-operations=()
-pauses=0
-expect() { operations+=("$@" pause); }
-next_result() {
-  if [ $pauses -gt 0 ]; then tmux_keys -l k; fi
-  pauses=$((pauses + 1))
-  local deadline=$((SECONDS + TMUX_TIMEOUT))
-  until [ "$(grep -c '^pause$' "$log" 2>/dev/null)" -ge $pauses ]; do
-    [ $SECONDS -ge $deadline ] && fail "pause $pauses never came: $(tr '\n' '|' <"$log")"
-    sleep 0.02
-  done
-  tmux_wait_blocked
-  result=$(awk -v n=$pauses '$0 == "pause" && ++seen == n { print previous; exit } { previous = $0 }' "$log")
-}
+. "$(dirname "$0")/../lib/pauses.sh"
+PAUSE_BEGUN=tmux_wait_blocked  # the pause drops keys typed before it
 
 # --- The cursor: x y|result|the cell it stands on afterwards. A position
 # outside the 80x24 pane is refused and the cursor stays; only the low 16
@@ -41,27 +26,6 @@ done
 
 # --- Colours: cell i has the background i and the foreground 15 - i, so
 # that the 16 cells show every colour as foreground and as background.
-# The attribute's colour number|the colour tmux shows.
-colour_names=(
-  "0|0"   # black
-  "1|4"   # blue
-  "2|2"   # green
-  "3|6"   # cyan
-  "4|1"   # red
-  "5|5"   # magenta
-  "6|3"   # brown (dark yellow)
-  "7|7"   # light grey
-  "8|8"   # dark grey
-  "9|12"  # light blue
-  "10|10" # light green
-  "11|14" # light cyan
-  "12|9"  # light red
-  "13|13" # light magenta
-  "14|11" # yellow
-  "15|15" # white
-)
-tmux_colour=()
-for entry in "${colour_names[@]}"; do tmux_colour[${entry%%|*}]=${entry#*|}; done
 operations+=(clear)
 for i in $(seq 0 15); do
   operations+=(attribute $((i << 4 | (15 - i))) write "$(printf '%X' "$i")")
@@ -100,10 +64,10 @@ done
 next_result
 [ "$result" = "beep true" ] || fail "beep: $result"
 [ "$(tmux_format '#{window_bell_flag}')" = 1 ] || fail "no bell"
-grep -q '^attribute .* false$' "$log" && fail "an attribute was refused: $(grep '^attribute' "$log")"
+log_lines | grep -q '^attribute .* false$' && fail "an attribute was refused: $(log_lines | grep '^attribute')"
 cells=$(tmux_cells | awk '$1 == 0 { print $2, $3, $4, $5 }')
 for i in $(seq 0 15); do
-  want="$i ${tmux_colour[15 - i]} ${tmux_colour[i]} $(printf '%X' "$i")"
+  want="$i ${console_colour[15 - i]} ${console_colour[i]} $(printf '%X' "$i")"
   got=$(sed -n "$((i + 1))p" <<<"$cells")
   [ "$got" = "$want" ] || fail "attribute $((i << 4 | (15 - i))): column fg bg char '$got', want '$want'"
 done

@@ -11,25 +11,7 @@ wine_use_prefix
 TMUX_TIMEOUT=30
 log="$work/log"
 
-# expect OPERATION...: the operation, then a pause in which the script looks
-# at the screen. next_result ends the pause before, waits for the next one
-# and sets `result` to the line the operation logged. A key typed before the
-# pause begins waits for it: nothing discards it.
-# The program writes its log in text mode: CR LF line ends.
-log_lines() { tr -d '\r' 2>/dev/null <"$log"; }
-operations=()
-pauses=0
-expect() { operations+=("$@" pause); }
-next_result() {
-  if [ $pauses -gt 0 ]; then tmux_keys -l k; fi
-  pauses=$((pauses + 1))
-  local deadline=$((SECONDS + TMUX_TIMEOUT))
-  until [ "$(log_lines | grep -c '^pause$')" -ge $pauses ]; do
-    [ $SECONDS -ge $deadline ] && fail "pause $pauses never came: $(log_lines | tr '\n' '|')"
-    sleep 0.02
-  done
-  result=$(log_lines | awk -v n=$pauses '$0 == "pause" && ++seen == n { print previous; exit } { previous = $0 }')
-}
+. "$(dirname "$0")/../lib/pauses.sh"  # nothing drops a key typed ahead
 
 # --- The cursor, in the 80x24 buffer: x y|result|the cell it stands on
 # afterwards. Only the low 16 bits of each coordinate count.
@@ -59,13 +41,6 @@ for case in "${window_cases[@]}"; do
 done
 
 # --- Colours: cell i has the background i and the foreground 15 - i.
-# The attribute's colour number|the colour tmux shows.
-colour_names=(
-  "0|0" "1|4" "2|2" "3|6" "4|1" "5|5" "6|3" "7|7"
-  "8|8" "9|12" "10|10" "11|14" "12|9" "13|13" "14|11" "15|15"
-)
-tmux_colour=()
-for entry in "${colour_names[@]}"; do tmux_colour[${entry%%|*}]=${entry#*|}; done
 operations+=(clear)
 for i in $(seq 0 15); do
   operations+=(attribute $((i << 4 | (15 - i))) write "$(printf '%X' "$i")")
@@ -100,7 +75,7 @@ cells=$(tmux_cells | awk '$1 == 0 { print $2, $3, $4, $5 }')
 for i in $(seq 0 15); do
   # Wine draws the console's own default pair, light grey on black, in the
   # terminal's default colours.
-  foreground=${tmux_colour[15 - i]} background=${tmux_colour[i]}
+  foreground=${console_colour[15 - i]} background=${console_colour[i]}
   [ $((15 - i)) = 7 ] && foreground=d
   [ "$i" = 0 ] && background=d
   want="$i $foreground $background $(printf '%X' "$i")"
