@@ -10,7 +10,7 @@ namespace cmdcode {
 
 // Replaces the clipboard's content with exactly `length` bytes of `text`. The
 // clipboard's text ends at the first NUL among them. False when the clipboard
-// could not be opened or the memory not had.
+// could not be opened, the memory not had, or the text not taken.
 bool clipboardSetText(const char* text, std::int32_t length);
 
 // A copy of the clipboard's text, taken while the clipboard is open. False,

@@ -42,9 +42,10 @@ bool putClipboardText(const char* bytes, std::int32_t length) {
   text[size] = '\0';
   GlobalUnlock(block);
   // A refused hand-over leaves the block with us, and nobody else would ever
-  // free it.
+  // free it; the caller hears that the clipboard did not get the text.
   if (SetClipboardData(CF_TEXT, block) == nullptr) {
     GlobalFree(block);
+    return false;
   }
   return true;
 }
