@@ -8,12 +8,17 @@ wine_use_prefix
 
 # type_line WORD: types WORD at the prompt and Enter. Keys that reach the
 # console before the tool's read has begun are discarded as type-ahead, so
-# the word is typed again until the console echoes it.
+# the word is typed again until the console echoes it. A try that was only
+# slow to show is taken back with backspaces first, so that the line never
+# holds the word twice.
 type_line() {
-  local deadline
-  for _ in 1 2 3 4 5; do
+  local deadline try
+  for try in 1 2 3 4 5; do
+    if [ "$try" -gt 1 ]; then
+      for _ in $(seq ${#1}); do tmux_keys BSpace; done
+    fi
     tmux_keys -l "$1"
-    deadline=$((SECONDS + 3))
+    deadline=$((SECONDS + 5))
     until tmux_screen | grep -qxF -- ">$1"; do
       [ $SECONDS -ge $deadline ] && continue 2
       sleep 0.05
