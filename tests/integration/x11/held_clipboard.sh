@@ -11,7 +11,14 @@ mkfifo "$X11_RUNTIME/holder.in"
 "$helpers/clipboard_holder" <"$X11_RUNTIME/holder.in" >"$X11_RUNTIME/holder.out" &
 holder=$!
 exec 3>"$X11_RUNTIME/holder.in"  # the holder lets go when this closes
-release() { exec 3>&-; wait "$holder"; }
+# release: lets the holder go, and ends it should it not go by itself.
+release() {
+  exec 3>&-
+  local deadline=$((SECONDS + 10))
+  while kill -0 "$holder" 2>/dev/null && [ $SECONDS -lt $deadline ]; do sleep 0.05; done
+  kill "$holder" 2>/dev/null
+  wait "$holder" 2>/dev/null
+}
 trap 'release; x11_cleanup' EXIT
 deadline=$((SECONDS + 10))
 until grep -q held "$X11_RUNTIME/holder.out"; do
