@@ -8,17 +8,27 @@
 #include "cmdcode/text/text.hpp"
 
 namespace cmdcode {
+namespace {
+
+// A failed open is closed all the same, as every path is.
+bool tryOpen() {
+  if (platform::openClipboard()) {
+    return true;
+  }
+  platform::closeClipboard();
+  return false;
+}
+
+}  // namespace
 
 bool clipboardSetText(const char* text, std::int32_t length) {
-  if (!platform::openClipboard()) {
-    platform::closeClipboard();
+  if (!tryOpen()) {
     return false;
   }
   platform::emptyClipboard();
-  // Bytes that cannot be read are treated like memory that cannot be had:
-  // the clipboard stays empty and the caller hears of it.
-  const bool readable = length >= 0 && (text != nullptr || length == 0);
-  const bool put = readable && platform::putClipboardText(text, length);
+  // Bytes that cannot be read are refused by the platform like memory that
+  // cannot be had: the clipboard stays empty and the caller hears of it.
+  const bool put = platform::putClipboardText(text, length);
   platform::closeClipboard();
   return put;
 }
@@ -28,8 +38,7 @@ bool clipboardGetText(std::string& result) {
     platform::closeClipboard();
     return false;
   }
-  if (!platform::openClipboard()) {
-    platform::closeClipboard();
+  if (!tryOpen()) {
     return false;
   }
   std::string text;
@@ -50,8 +59,7 @@ std::int32_t clipboardCopyText(char* destination, std::int32_t count) {
 }
 
 bool clipboardClear() {
-  if (!platform::openClipboard()) {
-    platform::closeClipboard();
+  if (!tryOpen()) {
     return false;
   }
   platform::emptyClipboard();

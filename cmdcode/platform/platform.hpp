@@ -64,7 +64,8 @@ bool openClipboard();
 void closeClipboard();
 void emptyClipboard();
 // Hands `length` bytes plus a terminator to the clipboard as its text; false
-// when the memory for it could not be had or the clipboard did not take it.
+// when the memory for it could not be had or the clipboard did not take it,
+// and for bytes that cannot be read (a negative length, or none given).
 bool putClipboardText(const char* bytes, std::int32_t length);
 // The clipboard's text, up to its first NUL; false when there is none.
 bool readClipboardText(std::string& text);
