@@ -45,6 +45,6 @@ status=$(tmux_wait_exit)
 [ "$status" = 0 ] || fail "exit status $status"
 tmux_screen | grep -qx '1953068401' || fail "quit's code not echoed"
 
-clipboard=$("$WINE" "$WINDOWS_BUILD/tests/clipboard_get.exe") || fail "no text on the clipboard"
+clipboard=$(timeout 30 "$WINE" "$WINDOWS_BUILD/tests/clipboard_get.exe") || fail "no text on the clipboard"
 [ "$clipboard" = 1953068401 ] || fail "the clipboard holds $(printf '%q' "$clipboard")"
 echo "ok"

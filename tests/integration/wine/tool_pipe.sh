@@ -21,7 +21,7 @@ check() {
     failures=$((failures + 1))
   fi
   if [ $# -ge 4 ]; then
-    clipboard=$("$WINE" "$clipboard_get")
+    clipboard=$(timeout 30 "$WINE" "$clipboard_get")
     if [ "$clipboard" != "$4" ]; then
       echo "FAIL: $1: clipboard $(printf '%q' "$clipboard"), want $4"
       failures=$((failures + 1))
