@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "cmdcode/platform/posix/descriptor.hpp"
+
 namespace cmdcode::platform {
 namespace {
 
@@ -50,26 +52,19 @@ int openFolderAt(const char* path) {
 int openClipboardFolder() {
   // The runtime folder is the user's own setting, so a symbolic link to it
   // is followed; what is created inside it is not.
-  const int runtime = openFolderAt(std::getenv("XDG_RUNTIME_DIR"));
-  if (runtime >= 0 && isPrivateFolder(runtime)) {
-    const int folder = openOrCreate(runtime, "cmdcode");
-    ::close(runtime);
-    return folder;
+  const Descriptor runtime(openFolderAt(std::getenv("XDG_RUNTIME_DIR")));
+  if (runtime.valid() && isPrivateFolder(runtime.get())) {
+    return openOrCreate(runtime.get(), "cmdcode");
   }
-  if (runtime >= 0) {
-    ::close(runtime);
+  Descriptor temporary(openFolderAt(std::getenv("TMPDIR")));
+  if (!temporary.valid()) {
+    temporary.reset(::open("/tmp", kFolderFlags));
   }
-  int temporary = openFolderAt(std::getenv("TMPDIR"));
-  if (temporary < 0) {
-    temporary = ::open("/tmp", kFolderFlags);
-  }
-  if (temporary < 0) {
+  if (!temporary.valid()) {
     return -1;
   }
   const std::string name = "cmdcode-" + std::to_string(::geteuid());
-  const int folder = openOrCreate(temporary, name.c_str());
-  ::close(temporary);
-  return folder;
+  return openOrCreate(temporary.get(), name.c_str());
 }
 
 }  // namespace cmdcode::platform
