@@ -21,10 +21,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <thread>
 
 #include "cmdcode/console/console.hpp"
 #include "cmdcode/platform/platform.hpp"
+#include "typed_read.hpp"
 
 using cmdcode::console;
 
@@ -40,9 +42,6 @@ void log(const char* format, Values... values) {
 }
 
 const char* truth(bool value) { return value ? "true" : "false"; }
-
-// Whether the console has met the end of its input.
-const char* state() { return console ? "ok" : "ended"; }
 
 int number(const char* text) { return static_cast<int>(std::strtol(text, nullptr, 0)); }
 
@@ -67,26 +66,12 @@ class Arguments {
 
 bool run(const char* operation, Arguments& arguments) {
   const auto is = [operation](const char* name) { return std::strcmp(operation, name) == 0; };
-  if (is("read-char")) {
-    log("read char");
-    char value = '?';
-    console.read(value);
-    log("char %d %s", static_cast<unsigned char>(value), state());
-  } else if (is("read-int")) {
-    log("read int");
-    int value = 12345;
-    console.read(value);
-    log("int %d %s", value, state());
-  } else if (is("read-long")) {
-    log("read long");
-    long value = 12345;
-    console.read(value);
-    log("long %ld %s", value, state());
-  } else if (is("read-double")) {
-    log("read double");
-    double value = 12345.0;
-    console.read(value);
-    log("double %.17g %s", value, state());
+  if (std::strncmp(operation, "read-", 5) == 0) {
+    const char* kind = operation + 5;
+    log("read %s", kind);
+    const std::string outcome = typed_read::outcome(kind);
+    if (outcome.empty()) return false;
+    log("%s", outcome.c_str());
   } else if (is("pause") || is("pause-show")) {
     log("pause");
     console.pause(is("pause-show"));

@@ -1,45 +1,19 @@
 // Performs the typed reads named by its arguments ("char", "int", "long",
-// "double"), in order, on standard input, and prints one line per read:
-//   <kind> <value> <ok|ended>
-// where a character is shown by its byte value (63, '?', when nothing
-// arrived), a double with 17 significant digits, and "ended" tells that the
-// console met the end of its input.
+// "double"), in order, on standard input, and prints one line per read (see
+// typed_read.hpp).
 #include <cstdio>
-#include <cstring>
+#include <string>
 
-#include "cmdcode/console/console.hpp"
-
-using cmdcode::console;
-
-namespace {
-
-const char* state() { return console ? "ok" : "ended"; }
-
-}  // namespace
+#include "typed_read.hpp"
 
 int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
-    const char* kind = argv[i];
-    if (std::strcmp(kind, "char") == 0) {
-      char value = '?';
-      console.read(value);
-      std::printf("char %d %s\n", static_cast<unsigned char>(value), state());
-    } else if (std::strcmp(kind, "int") == 0) {
-      int value = 12345;
-      console.read(value);
-      std::printf("int %d %s\n", value, state());
-    } else if (std::strcmp(kind, "long") == 0) {
-      long value = 12345;
-      console.read(value);
-      std::printf("long %ld %s\n", value, state());
-    } else if (std::strcmp(kind, "double") == 0) {
-      double value = 12345.0;
-      console.read(value);
-      std::printf("double %.17g %s\n", value, state());
-    } else {
-      std::fprintf(stderr, "typed_reads: unknown read '%s'\n", kind);
+    const std::string line = typed_read::outcome(argv[i]);
+    if (line.empty()) {
+      std::fprintf(stderr, "typed_reads: unknown read '%s'\n", argv[i]);
       return 2;
     }
+    std::printf("%s\n", line.c_str());
     std::fflush(stdout);
   }
   return 0;
