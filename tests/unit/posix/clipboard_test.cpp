@@ -4,12 +4,9 @@
 // rules that keep other users out.
 #include "cmdcode/clipboard/clipboard.hpp"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -18,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-extern char** environ;
+#include "unit/posix/helper_process.hpp"
 
 namespace {
 
@@ -50,91 +47,6 @@ class ScopedVariable {
  private:
   const char* name_;
   std::optional<std::string> saved_;
-};
-
-// A helper program of the test suite, its standard input and output joined
-// to this process by pipes.
-class Helper {
- public:
-  explicit Helper(const char* name) {
-    int input[2], output[2];
-    if (::pipe2(input, O_CLOEXEC) != 0 || ::pipe2(output, O_CLOEXEC) != 0) {
-      return;
-    }
-    posix_spawn_file_actions_t actions;
-    ::posix_spawn_file_actions_init(&actions);
-    ::posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
-    ::posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    std::string path = std::string(CMDCODE_HELPER_DIR) + "/" + name;
-    char* argv[] = {path.data(), nullptr};
-    if (::posix_spawn(&pid_, path.c_str(), &actions, nullptr, argv, environ) != 0) {
-      pid_ = -1;
-    }
-    ::posix_spawn_file_actions_destroy(&actions);
-    ::close(input[0]);
-    ::close(output[1]);
-    input_ = input[1];
-    output_ = output[0];
-  }
-  ~Helper() {
-    closeInput();
-    ::close(output_);
-    if (pid_ > 0) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, nullptr, 0);
-    }
-  }
-  Helper(const Helper&) = delete;
-  Helper& operator=(const Helper&) = delete;
-
-  bool started() const { return pid_ > 0; }
-
-  void write(std::string_view bytes) {
-    ASSERT_EQ(::write(input_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-  }
-
-  void closeInput() {
-    if (input_ >= 0) {
-      ::close(input_);
-      input_ = -1;
-    }
-  }
-
-  // Output up to the end of a line (included) or of the output.
-  std::string readLine() {
-    std::string line;
-    char byte;
-    while (::read(output_, &byte, 1) == 1) {
-      line += byte;
-      if (byte == '\n') {
-        break;
-      }
-    }
-    return line;
-  }
-
-  std::string readAll() {
-    std::string all;
-    for (std::string line; !(line = readLine()).empty();) {
-      all += line;
-    }
-    return all;
-  }
-
-  // The exit status, or -1 when it did not exit normally.
-  int wait() {
-    int status = 0;
-    const pid_t pid = std::exchange(pid_, -1);
-    if (pid <= 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
-      return -1;
-    }
-    return WEXITSTATUS(status);
-  }
-
- private:
-  pid_t pid_ = -1;
-  int input_ = -1;
-  int output_ = -1;
 };
 
 std::string makePrivateFolder() {
@@ -257,7 +169,7 @@ TEST_F(Clipboard, WithoutTextNothingIsHandedOutOrWritten) {
 
 TEST_F(Clipboard, HeldByAnotherProcessEveryOperationFailsAndTheTextStays) {
   ASSERT_TRUE(clipboardSetText("kept", 4));
-  Helper holder("clipboard_holder");
+  HelperProcess holder("clipboard_holder");
   ASSERT_TRUE(holder.started());
   ASSERT_EQ(holder.readLine(), "held\n");
 
@@ -271,9 +183,9 @@ TEST_F(Clipboard, HeldByAnotherProcessEveryOperationFailsAndTheTextStays) {
 }
 
 TEST_F(Clipboard, AHolderCannotTakeItTwice) {
-  Helper first("clipboard_holder");
+  HelperProcess first("clipboard_holder");
   ASSERT_EQ(first.readLine(), "held\n");
-  Helper second("clipboard_holder");
+  HelperProcess second("clipboard_holder");
   second.closeInput();  // so that it ends even if it wrongly got hold
   EXPECT_EQ(second.readAll(), "");
   EXPECT_EQ(second.wait(), 1);
@@ -282,19 +194,19 @@ TEST_F(Clipboard, AHolderCannotTakeItTwice) {
 TEST_F(Clipboard, OtherProcessesShareTheText) {
   ASSERT_TRUE(clipboardSetText("set here\nread there", 19));
   {
-    Helper reader("clipboard_get");
+    HelperProcess reader("clipboard_get");
     EXPECT_EQ(reader.readAll(), "set here\nread there");
     EXPECT_EQ(reader.wait(), 0);
   }
   {
-    Helper writer("clipboard_set");
+    HelperProcess writer("clipboard_set");
     writer.write(std::string_view("set there\0ignored", 17));
     writer.closeInput();
     EXPECT_EQ(writer.wait(), 0);
     EXPECT_EQ(textOnClipboard(), "set there");
   }
   ASSERT_TRUE(clipboardClear());
-  Helper reader("clipboard_get");
+  HelperProcess reader("clipboard_get");
   EXPECT_EQ(reader.readAll(), "");
   EXPECT_EQ(reader.wait(), 1);
 }

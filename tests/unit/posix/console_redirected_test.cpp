@@ -2,8 +2,6 @@
 // process has no terminal at all: what it refuses, what it still does, and
 // what the typed reads store.
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
@@ -11,9 +9,8 @@
 
 #include "cmdcode/console/console.hpp"
 #include "cmdcode/platform/platform.hpp"
+#include "unit/posix/helper_process.hpp"
 #include "unit/posix/stdout_pipe.hpp"
-
-extern char** environ;
 
 namespace {
 
@@ -64,42 +61,13 @@ TEST(NoTerminal, TitleRefusedPauseAndKeyReturnAtOnce) {
 // Runs the typed_reads helper with `input` on its standard input and gives
 // what it printed.
 std::string typedReads(const std::vector<std::string>& reads, const std::string& input) {
-  int toChild[2];
-  int fromChild[2];
-  if (::pipe(toChild) != 0 || ::pipe(fromChild) != 0) return "pipe failed";
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, toChild[0], STDIN_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, fromChild[1], STDOUT_FILENO);
-  for (int fd : {toChild[0], toChild[1], fromChild[0], fromChild[1]}) {
-    posix_spawn_file_actions_addclose(&actions, fd);
-  }
-  std::string program = CMDCODE_HELPER_DIR "/typed_reads";
-  std::vector<char*> argv{program.data()};
-  std::vector<std::string> arguments = reads;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-  pid_t child;
-  const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  ::close(toChild[0]);
-  ::close(fromChild[1]);
-  if (spawned == 0 && !input.empty()) {
-    // Small enough for the pipe: the write does not wait for the reader.
-    (void)!::write(toChild[1], input.data(), input.size());
-  }
-  ::close(toChild[1]);
-  std::string output;
-  char chunk[256];
-  ssize_t got;
-  while ((got = ::read(fromChild[0], chunk, sizeof chunk)) > 0) {
-    output.append(chunk, static_cast<std::size_t>(got));
-  }
-  ::close(fromChild[0]);
-  if (spawned != 0) return "spawn failed";
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) output += "(failed)";
+  HelperProcess helper("typed_reads", reads);
+  if (!helper.started()) return "spawn failed";
+  // Small enough for the pipe: the write does not wait for the reader.
+  helper.write(input);
+  helper.closeInput();
+  std::string output = helper.readAll();
+  if (helper.wait() != 0) output += "(failed)";
   return output;
 }
 
