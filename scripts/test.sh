@@ -9,7 +9,7 @@ cd "$root" || exit 2
 . scripts/lib/packages.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
-export CMDCODE_ROOT="$root" CMDCODE_JOBS="$jobs"
+export CMDCODE_ROOT="$root"  # where the Wine scripts find the Windows build
 
 # build_preset NAME: configure (once) and build a CMake preset quietly;
 # the output is shown only when something fails.
