@@ -143,12 +143,45 @@ Exit awaitExit(pid_t child, Clock::time_point deadline) {
   }
 }
 
+// One write of what is left of the input, closing the pipe once all of it
+// is out. False when the program stopped reading before it had it all.
+bool feedSome(const ProgramRun& run, Descriptor& input, std::size_t& fed) {
+  const ssize_t written =
+      writeWithoutSigpipe(input.get(), run.input.data() + fed, run.input.size() - fed);
+  if (written < 0) {
+    return errno == EAGAIN || errno == EINTR;
+  }
+  fed += static_cast<std::size_t>(written);
+  if (fed == run.input.size()) {
+    input.reset();
+  }
+  return true;
+}
+
+// One read of the output, closing the pipe at its end. False on a failure or
+// when the output grows past its limit.
+bool drainSome(const ProgramRun& run, Descriptor& output) {
+  char chunk[65536];
+  const ssize_t got = ::read(output.get(), chunk, sizeof chunk);
+  if (got < 0) {
+    return errno == EAGAIN || errno == EINTR;
+  }
+  if (got == 0) {
+    output.reset();
+    return true;
+  }
+  if (run.output->size() + static_cast<std::size_t>(got) > run.outputLimit) {
+    return false;
+  }
+  run.output->append(chunk, static_cast<std::size_t>(got));
+  return true;
+}
+
 // Feeds the input and drains the output until both are done. False on a
 // failure, a refused input, too much output, or the deadline.
 bool exchange(const ProgramRun& run, Descriptor& input, Descriptor& output,
               Clock::time_point deadline) {
   std::size_t fed = 0;
-  char chunk[65536];
   while (input.valid() || output.valid()) {
     pollfd watched[2];
     nfds_t count = 0;
@@ -170,28 +203,10 @@ bool exchange(const ProgramRun& run, Descriptor& input, Descriptor& output,
       if (watched[i].revents == 0) {
         continue;
       }
-      if (watched[i].fd == input.get()) {
-        const ssize_t written =
-            writeWithoutSigpipe(input.get(), run.input.data() + fed, run.input.size() - fed);
-        if (written < 0 && errno != EAGAIN && errno != EINTR) {
-          return false;  // the program stopped reading before it had it all
-        }
-        fed += written > 0 ? static_cast<std::size_t>(written) : 0;
-        if (fed == run.input.size()) {
-          input.reset();
-        }
-      } else {
-        const ssize_t got = ::read(output.get(), chunk, sizeof chunk);
-        if (got == 0) {
-          output.reset();
-        } else if (got > 0) {
-          if (run.output->size() + static_cast<std::size_t>(got) > run.outputLimit) {
-            return false;
-          }
-          run.output->append(chunk, static_cast<std::size_t>(got));
-        } else if (errno != EAGAIN && errno != EINTR) {
-          return false;
-        }
+      const bool ok =
+          watched[i].fd == input.get() ? feedSome(run, input, fed) : drainSome(run, output);
+      if (!ok) {
+        return false;
       }
     }
   }
