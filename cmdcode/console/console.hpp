@@ -2,8 +2,6 @@
 // screen control. The one instance is `console`.
 #pragma once
 
-#include <cstdint>
-
 #include "cmdcode/platform/handle.hpp"
 
 namespace cmdcode {
