@@ -16,3 +16,11 @@ trap 'tmux_stop; rm -rf "$runtime"' EXIT
 tool_command() {
   printf 'exec env XDG_RUNTIME_DIR=%q CMDCODE_CLIPBOARD=file %q' "$runtime" "$tool"
 }
+
+# tool_type KEY...: sends the keys (tmux key names; -l for literal text)
+# once the tool waits in its read. The tool drops what arrives between its
+# prompt and its read as typed ahead, so call this once the prompt shows.
+tool_type() {
+  tmux_wait_blocked
+  tmux_keys "$@"
+}

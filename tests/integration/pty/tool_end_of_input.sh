@@ -3,9 +3,10 @@
 
 tmux_start "$(tool_command)"
 tmux_wait_cursor 1 0
-tmux_keys -l 'q'; tmux_keys Enter
+tool_type -l 'q'; tmux_keys Enter
 tmux_wait_for '113'
-tmux_keys C-d
+tmux_wait_cursor 1 2
+tool_type C-d
 status=$(tmux_wait_exit)
 [ "$status" = 0 ] || fail "exit status $status"
 # Had the end of input been read as empty lines, their code 0 would show.

@@ -11,10 +11,11 @@ tmux_wait_for 'exit'
 tmux_wait_cursor 0 1
 touch "$go"
 tmux_wait_for '>'
-tmux_keys -l 'help'; tmux_keys Enter
+tool_type -l 'help'; tmux_keys Enter
 tmux_wait_for '1886152040'
 tmux_screen | grep -q '1953069157' && fail "the typed-ahead word was read"
-tmux_keys -l 'quit'; tmux_keys Enter
+tmux_wait_cursor 1 3
+tool_type -l 'quit'; tmux_keys Enter
 status=$(tmux_wait_exit)
 [ "$status" = 0 ] || fail "exit status $status"
 echo "ok"
