@@ -41,7 +41,8 @@ wine_private_prefix=""
 wine_prefix_start() {
   WINEPREFIX=$(mktemp -d) || return 1
   export WINEPREFIX
-  "$WINESERVER" -p && "$WINE" wineboot -i >/dev/null 2>&1
+  # Bounded: a boot that hangs would otherwise hold the whole test run.
+  "$WINESERVER" -p && timeout 120 "$WINE" wineboot -i >/dev/null 2>&1
 }
 
 # wine_prefix_stop: ends every program of the prefix and its server, then
