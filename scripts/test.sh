@@ -43,12 +43,22 @@ for suite_file in scripts/suites/*.sh; do
   . "$suite_file"
   echo "=== suite: $SUITE_NAME"
   # shellcheck disable=SC2086 # lists of package names
-  if ! missing=$(ensure_packages $BUILD_PACKAGES $SUITE_PACKAGES); then
-    echo "--- $SUITE_NAME: skipped, missing packages: $missing (run as root to install them)"
-    report+=("skipped  $SUITE_NAME (missing: $missing)")
-    skipped=$((skipped + 1))
-    continue
-  fi
+  missing=$(ensure_packages $BUILD_PACKAGES $SUITE_PACKAGES)
+  case $? in
+    1)
+      echo "--- $SUITE_NAME: skipped, missing packages: $missing (run as root to install them)"
+      report+=("skipped  $SUITE_NAME (missing: $missing)")
+      skipped=$((skipped + 1))
+      continue
+      ;;
+    2)
+      # Root could have installed them: a suite that could not run has failed.
+      echo "--- $SUITE_NAME: failed to install: $missing"
+      report+=("FAILED   $SUITE_NAME (could not install: $missing)")
+      failed=$((failed + 1))
+      continue
+      ;;
+  esac
   if (suite_run); then
     report+=("passed   $SUITE_NAME")
     passed=$((passed + 1))
