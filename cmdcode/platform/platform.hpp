@@ -30,9 +30,11 @@ void writeAll(Handle output, const char* bytes, std::int32_t count);
 void discardTypeAhead(Handle input);
 
 // One line-mode read: waits for a line and delivers at most `capacity` of
-// its characters, a complete line ending in CR LF. Whatever of the line does
-// not fit is not delivered by a later read. Returns the number delivered, or
-// kEndOfInput when the input has ended and nothing was delivered.
+// its characters, a complete line ending in CR LF. From a pipe or a file, and
+// from a Windows console, whatever of the line does not fit is dropped; a
+// POSIX terminal keeps it until the next discardTypeAhead, which every
+// console read calls first. Returns the number delivered, or kEndOfInput
+// when the input has ended and nothing was delivered.
 inline constexpr std::int32_t kEndOfInput = -1;
 std::int32_t readLine(Handle input, char* buffer, std::int32_t capacity);
 
